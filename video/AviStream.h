@@ -41,7 +41,7 @@ public:
 private:
     PAVISTREAM m_pStream = nullptr;
     PAVIFILE m_pFile = nullptr;
-    AviStreamInfo m_info;
+    AviStreamInfo m_info{};
     std::string m_strPath;
     IAviFileService& m_service;
 };

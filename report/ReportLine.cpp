@@ -1,0 +1,104 @@
+#include "report/ReportLine.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kBitrateWidth = 14;
+constexpr int kBitrateDecimals = 3;
+constexpr double kBytesPerSecondToKbps = 0.008;
+// Beyond this, t × 100 no longer fits an unsigned 64-bit integer.
+constexpr double kLargestExactHundredths = 9.2e18;
+
+char* AppendUnsigned(char* out, uint64_t value)
+{
+    return std::to_chars(out, out + 20, value).ptr;
+}
+
+char* AppendTwoDigits(char* out, uint64_t value)
+{
+    if (value < 10)
+        *out++ = '0';
+    return AppendUnsigned(out, value);
+}
+
+// hours:minutes:seconds.hundredths, each truncated; hours keep counting past 24.
+char* AppendTime(char* out, double seconds)
+{
+    const auto whole = static_cast<uint64_t>(seconds);
+    const double scaled = seconds * 100.0;
+    const uint64_t hundredths = scaled < kLargestExactHundredths
+                                    ? static_cast<uint64_t>(scaled) % 100
+                                    : static_cast<uint64_t>(std::fmod(std::trunc(scaled), 100.0));
+    out = AppendTwoDigits(out, whole / 3600);
+    *out++ = ':';
+    out = AppendTwoDigits(out, whole / 60 % 60);
+    *out++ = ':';
+    out = AppendTwoDigits(out, whole % 60);
+    *out++ = '.';
+    return AppendTwoDigits(out, hundredths);
+}
+
+// "%14.3f": right-aligned in 14 characters, longer numbers are not cut.
+char* AppendBitrate(char* out, char* end, double kbps)
+{
+    char digits[400];
+    const auto result = std::to_chars(digits, digits + sizeof digits, kbps, std::chars_format::fixed, kBitrateDecimals);
+    const auto length = static_cast<size_t>(result.ptr - digits);
+    const size_t pad = length < kBitrateWidth ? kBitrateWidth - length : 0;
+    if (pad + length > static_cast<size_t>(end - out))
+        return out;
+    std::memset(out, ' ', pad);
+    std::memcpy(out + pad, digits, length);
+    return out + pad + length;
+}
+
+} // namespace
+
+float FrameDuration(double framesPerSecond)
+{
+    if (framesPerSecond == 0.0)
+        return 0.0f;
+    return static_cast<float>(1.0 / framesPerSecond);
+}
+
+ReportLineFormatter::ReportLineFormatter(float frameDuration, const ReportSettings& settings)
+    : m_frameDuration(frameDuration), m_unitDivisor(settings.unitDivisor), m_averageMode(settings.averageMode)
+{
+}
+
+std::string_view ReportLineFormatter::Format(uint32_t first, uint32_t last, uint64_t byteTotal)
+{
+    const uint32_t frames = last - first + 1;
+    const double duration = m_frameDuration;
+    // The end time of one line and the start time of the next are the same product.
+    const double startTime = first * duration;
+    const double endTime = (static_cast<double>(last) + 1.0) * duration;
+    // A short last group is averaged over the frames it holds.
+    const uint64_t sizeValue = m_averageMode ? byteTotal / frames : byteTotal;
+
+    char* out = m_buffer.data();
+    char* const end = out + m_buffer.size();
+    out = AppendUnsigned(out, first);
+    *out++ = '\t';
+    out = AppendUnsigned(out, last);
+    *out++ = '\t';
+    out = AppendTime(out, startTime);
+    *out++ = '\t';
+    out = AppendTime(out, endTime);
+    *out++ = '\t';
+    if (m_frameDuration == 0.0f) {
+        // No rate, no bitrate: a dash where the number would stand.
+        std::memset(out, ' ', kBitrateWidth - 1);
+        out += kBitrateWidth - 1;
+        *out++ = '-';
+    } else {
+        out = AppendBitrate(out, end, static_cast<double>(byteTotal) / (frames * duration) * kBytesPerSecondToKbps);
+    }
+    *out++ = '\t';
+    out = AppendUnsigned(out, sizeValue / m_unitDivisor);
+    *out++ = '\n';
+    return {m_buffer.data(), static_cast<size_t>(out - m_buffer.data())};
+}
