@@ -59,7 +59,9 @@ std::optional<std::string> DesktopModalServices::ChooseFile(wxWindow* owner, con
 
 void DesktopModalServices::ShowMessage(wxWindow* owner, const std::string& text, MessageIcon icon)
 {
-    const long iconStyle = icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION;
+    const long iconStyle = icon == MessageIcon::Error     ? wxICON_ERROR
+                           : icon == MessageIcon::Warning ? wxICON_WARNING
+                                                          : wxICON_INFORMATION;
     wxMessageDialog box(owner, wxString::FromUTF8(text), wxTheApp->GetAppDisplayName(), wxOK | iconStyle);
     box.ShowModal();
 }

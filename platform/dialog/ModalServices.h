@@ -5,7 +5,7 @@
 
 class wxWindow;
 
-enum class MessageIcon { Error, Information };
+enum class MessageIcon { Error, Warning, Information };
 
 struct FileChooserRequest {
     enum class Mode { Open, Save };
