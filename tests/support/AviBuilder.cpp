@@ -96,6 +96,13 @@ public:
     }
 
 private:
+    // |biHeight|, also for INT32_MIN (a hostile value some tests write).
+    uint32_t AbsHeight() const
+    {
+        int64_t h = m_spec.height;
+        return static_cast<uint32_t>(h < 0 ? -h : h);
+    }
+
     void WriteHeaderList(size_t parts)
     {
         const auto frames = static_cast<uint32_t>(m_spec.frames.size());
@@ -111,7 +118,7 @@ private:
                                  .U32(m_streams)        // dwStreams
                                  .U32(0)                // dwSuggestedBufferSize
                                  .I32(m_spec.width)
-                                 .I32(m_spec.height < 0 ? -m_spec.height : m_spec.height)
+                                 .U32(AbsHeight())
                                  .Zeros(16));           // dwReserved[4]
         if (m_spec.audioFirst)
             WriteAudioStrl(parts);
@@ -142,10 +149,9 @@ private:
             .U32(0xFFFFFFFFu) // dwQuality: default
             .U32(sampleSize);
         if (withRect) {
-            int32_t h = m_spec.height < 0 ? -m_spec.height : m_spec.height;
             strh.I16(0).I16(0)
                 .I16(emptyRect ? int16_t{0} : static_cast<int16_t>(m_spec.width))
-                .I16(emptyRect ? int16_t{0} : static_cast<int16_t>(h));
+                .I16(emptyRect ? int16_t{0} : static_cast<int16_t>(AbsHeight()));
         }
         uint64_t at = m_riff.Chunk("strh", strh);
         if (std::string_view(type) == "vids")
