@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -24,9 +25,10 @@ std::string ReadAll(const std::filesystem::path& path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Test processes run side by side: every name carries the process id.
 std::filesystem::path TempPath(const std::string& name)
 {
-    return std::filesystem::path(::testing::TempDir()) / name;
+    return std::filesystem::path(::testing::TempDir()) / (std::to_string(getpid()) + "-" + name);
 }
 
 RunResult RunReport(const std::string& args)
