@@ -36,19 +36,19 @@ ReadBack ReadVideoStream(const std::filesystem::path& file, long videoIndex)
     return r;
 }
 
-std::vector<FrameSpec> AllKey(std::vector<FrameSpec> frames)
+std::vector<FrameRecipe> AllKey(std::vector<FrameRecipe> frames)
 {
-    for (FrameSpec& f : frames)
+    for (FrameRecipe& f : frames)
         f.key = true;
     return frames;
 }
 
-bool operator==(const FrameSpec& a, const FrameSpec& b)
+bool operator==(const FrameRecipe& a, const FrameRecipe& b)
 {
     return a.size == b.size && a.key == b.key;
 }
 
-void PrintTo(const FrameSpec& f, std::ostream* os)
+void PrintTo(const FrameRecipe& f, std::ostream* os)
 {
     *os << "{" << f.size << (f.key ? ", key}" : "}");
 }

@@ -13,14 +13,14 @@ struct ReadBack {
     AviResult streamResult = kAviErrNoStream;
     AviStreamInfo info{};
     long length = 0;
-    std::vector<FrameSpec> frames; // key = StreamFindSample(p, key|prev) == p
+    std::vector<FrameRecipe> frames; // key = StreamFindSample(p, key|prev) == p
     IndexSource source = IndexSource::None;
 };
 
 ReadBack ReadVideoStream(const std::filesystem::path& file, long videoIndex = 0);
 
 // Frames with every key flag set, as a movi scan reports them.
-std::vector<FrameSpec> AllKey(std::vector<FrameSpec> frames);
+std::vector<FrameRecipe> AllKey(std::vector<FrameRecipe> frames);
 
-bool operator==(const FrameSpec& a, const FrameSpec& b);
-void PrintTo(const FrameSpec& f, std::ostream* os);
+bool operator==(const FrameRecipe& a, const FrameRecipe& b);
+void PrintTo(const FrameRecipe& f, std::ostream* os);

@@ -13,44 +13,44 @@
 
 namespace {
 
-std::filesystem::path Write(const std::string& name, const AviSpec& spec)
+std::filesystem::path Write(const std::string& name, const AviRecipe& recipe)
 {
     std::filesystem::path path = TestTempPath(name + ".avi");
-    WriteAviFile(spec, path);
+    WriteAviFile(recipe, path);
     return path;
 }
 
-AviSpec Twelve()
+AviRecipe Twelve()
 {
-    AviSpec s;
+    AviRecipe s;
     s.frames = MakeFrames(12, 4);
     return s;
 }
 
 struct RectCase {
     const char* name;
-    std::function<void(AviSpec&)> change;
+    std::function<void(AviRecipe&)> change;
     AviRect expected;
 };
 
 const RectCase kRects[] = {
-    {"FromStrh", [](AviSpec&) {}, {0, 0, 320, 240}},
-    {"EmptyFilledFromStrf", [](AviSpec& s) { s.emptyRcFrame = true; }, {0, 0, 320, 240}},
-    {"ShortStrhFilledFromStrf", [](AviSpec& s) { s.shortStrh = true; }, {0, 0, 320, 240}},
+    {"FromStrh", [](AviRecipe&) {}, {0, 0, 320, 240}},
+    {"EmptyFilledFromStrf", [](AviRecipe& s) { s.emptyRcFrame = true; }, {0, 0, 320, 240}},
+    {"ShortStrhFilledFromStrf", [](AviRecipe& s) { s.shortStrh = true; }, {0, 0, 320, 240}},
     {"TopDownBitmapHeight",
-     [](AviSpec& s) {
+     [](AviRecipe& s) {
          s.emptyRcFrame = true;
          s.height = -180;
      },
      {0, 0, 320, 180}},
     {"MostNegativeHeightLeftEmpty",
-     [](AviSpec& s) {
+     [](AviRecipe& s) {
          s.emptyRcFrame = true;
          s.height = INT32_MIN;
      },
      {0, 0, 0, 0}},
     {"ZeroWidthLeftEmpty",
-     [](AviSpec& s) {
+     [](AviRecipe& s) {
          s.emptyRcFrame = true;
          s.width = 0;
      },
@@ -66,9 +66,9 @@ class FrameRect : public testing::TestWithParam<RectCase> {};
 
 TEST_P(FrameRect, ComesFromStrhOrElseTheBitmap)
 {
-    AviSpec spec = Twelve();
-    GetParam().change(spec);
-    ReadBack r = ReadVideoStream(Write(std::string("rect-") + GetParam().name, spec));
+    AviRecipe recipe = Twelve();
+    GetParam().change(recipe);
+    ReadBack r = ReadVideoStream(Write(std::string("rect-") + GetParam().name, recipe));
     ASSERT_EQ(r.streamResult, kAviOk);
     const AviRect& e = GetParam().expected;
     EXPECT_EQ(r.info.rcFrame.left, e.left);
@@ -82,13 +82,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrameRect, testing::ValuesIn(kRects),
 
 TEST(StreamInfo, ReportsTheHeaderAsWritten)
 {
-    AviSpec spec = Twelve();
-    spec.rate = 30000;
-    spec.scale = 1001;
-    spec.start = 7;
-    spec.strhLength = 999;
-    spec.streamName = "camera one";
-    ReadBack r = ReadVideoStream(Write("info", spec));
+    AviRecipe recipe = Twelve();
+    recipe.rate = 30000;
+    recipe.scale = 1001;
+    recipe.start = 7;
+    recipe.strhLength = 999;
+    recipe.streamName = "camera one";
+    ReadBack r = ReadVideoStream(Write("info", recipe));
     ASSERT_EQ(r.streamResult, kAviOk);
     EXPECT_EQ(r.info.fccType, kStreamTypeVideo);
     EXPECT_EQ(r.info.fccHandler, Fcc("MJPG"));
@@ -123,9 +123,9 @@ class OpenedTwelve : public testing::Test {
 protected:
     void SetUp() override
     {
-        AviSpec spec = Twelve(); // keys at 0, 4, 8
-        spec.frames[0].key = false; // ... and not at 0: frames before the first key find none
-        ASSERT_EQ(m_service.FileOpen(&m_file, Write("twelve", spec).c_str()), kAviOk);
+        AviRecipe recipe = Twelve(); // keys at 0, 4, 8
+        recipe.frames[0].key = false; // ... and not at 0: frames before the first key find none
+        ASSERT_EQ(m_service.FileOpen(&m_file, Write("twelve", recipe).c_str()), kAviOk);
         ASSERT_EQ(m_service.FileGetStream(m_file, &m_stream, kStreamTypeVideo, 0), kAviOk);
     }
     void TearDown() override
@@ -210,17 +210,17 @@ TEST(Handles, ReleasedAndNullHandlesAreRefused)
 // as holes, so the file is large but costs next to no disk.
 TEST(LargeFile, OpenDmlPartsBeyondFourGiB)
 {
-    AviSpec spec;
+    AviRecipe recipe;
     constexpr uint32_t kHuge = 0x3FFFFFF1; // about 1 GiB, odd
     for (int i = 0; i < 6; ++i)
-        spec.frames.push_back({kHuge - static_cast<uint32_t>(i), i % 3 == 0});
-    spec.index = AviIndexKind::OpenDml;
-    spec.framesPerPart = 2;
-    spec.holes = true;
+        recipe.frames.push_back({kHuge - static_cast<uint32_t>(i), i % 3 == 0});
+    recipe.index = AviIndexKind::OpenDml;
+    recipe.framesPerPart = 2;
+    recipe.holes = true;
     std::filesystem::path path = TestTempPath("large.avi");
     AviLayout layout;
     try {
-        layout = WriteAviFile(spec, path);
+        layout = WriteAviFile(recipe, path);
     } catch (const std::exception& e) {
         GTEST_SKIP() << "cannot write a sparse file here: " << e.what();
     }
@@ -229,7 +229,7 @@ TEST(LargeFile, OpenDmlPartsBeyondFourGiB)
     std::filesystem::remove(path);
     ASSERT_EQ(r.streamResult, kAviOk);
     EXPECT_EQ(r.source, IndexSource::OpenDml);
-    EXPECT_EQ(r.frames, spec.frames);
+    EXPECT_EQ(r.frames, recipe.frames);
 }
 
 } // namespace

@@ -48,18 +48,18 @@ void PrintTo(const FfmpegCase& c, std::ostream* os)
 }
 
 // ffprobe leaves zero-length packets out; every other frame must match it.
-std::vector<FrameSpec> NonEmpty(const std::vector<FrameSpec>& frames)
+std::vector<FrameRecipe> NonEmpty(const std::vector<FrameRecipe>& frames)
 {
-    std::vector<FrameSpec> out;
-    for (const FrameSpec& f : frames)
+    std::vector<FrameRecipe> out;
+    for (const FrameRecipe& f : frames)
         if (f.size > 0)
             out.push_back(f);
     return out;
 }
 
-std::vector<FrameSpec> AsFrames(const std::vector<ProbedPacket>& packets)
+std::vector<FrameRecipe> AsFrames(const std::vector<ProbedPacket>& packets)
 {
-    std::vector<FrameSpec> out;
+    std::vector<FrameRecipe> out;
     for (const ProbedPacket& p : packets)
         out.push_back({p.size, p.key});
     return out;
@@ -139,7 +139,7 @@ TEST_F(FfmpegAviFile, WrittenToAPipeHasNoIdx1AndIsScanned)
 TEST_F(FfmpegAviFile, CutShortKeepsTheCompleteFramesBeforeTheCut)
 {
     std::filesystem::path whole = MakeFfmpegAvi("to-cut", "-f lavfi -i testsrc=d=2:r=25 -c:v mpeg4 -g 10");
-    std::vector<FrameSpec> all = AsFrames(ProbeVideoPackets(whole));
+    std::vector<FrameRecipe> all = AsFrames(ProbeVideoPackets(whole));
     std::filesystem::path cut = TruncatedCopy(whole, "cut", std::filesystem::file_size(whole) * 6 / 10);
 
     ReadBack r = ReadVideoStream(cut);

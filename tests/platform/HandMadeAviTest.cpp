@@ -15,9 +15,9 @@ namespace {
 
 struct HandMadeCase {
     const char* name;
-    std::function<AviSpec()> make;
+    std::function<AviRecipe()> make;
     IndexSource source;
-    // What the service must report, from the spec: frames as written, or all
+    // What the service must report, from the recipe: frames as written, or all
     // key (a scan knows no key flags), only the first `keep` of them.
     bool allKey = false;
     size_t keep = SIZE_MAX;
@@ -25,24 +25,24 @@ struct HandMadeCase {
     std::function<std::vector<ByteDamage>(const AviLayout&)> aim = nullptr;
 };
 
-AviSpec Base(AviIndexKind index)
+AviRecipe Base(AviIndexKind index)
 {
-    AviSpec s;
+    AviRecipe s;
     s.frames = MakeFrames(12, 4);
     s.index = index;
     return s;
 }
 
-AviSpec With(AviIndexKind index, const std::function<void(AviSpec&)>& change)
+AviRecipe With(AviIndexKind index, const std::function<void(AviRecipe&)>& change)
 {
-    AviSpec s = Base(index);
+    AviRecipe s = Base(index);
     change(s);
     return s;
 }
 
-std::vector<FrameSpec> ZeroLengthFrames()
+std::vector<FrameRecipe> ZeroLengthFrames()
 {
-    std::vector<FrameSpec> frames = MakeFrames(10, 5);
+    std::vector<FrameRecipe> frames = MakeFrames(10, 5);
     frames[2].size = 0;
     frames[3].size = 0;
     frames[7] = {0, false};
@@ -56,32 +56,32 @@ const HandMadeCase kCases[] = {
     {"NoIndexIsScannedAllKey", [] { return Base(AviIndexKind::None); }, IndexSource::Scan, true},
     {"OpenDmlSinglePart", [] { return Base(AviIndexKind::OpenDml); }, IndexSource::OpenDml},
     {"OpenDmlAvixParts",
-     [] { return With(AviIndexKind::OpenDml, [](AviSpec& s) { s.framesPerPart = 5; }); }, IndexSource::OpenDml},
+     [] { return With(AviIndexKind::OpenDml, [](AviRecipe& s) { s.framesPerPart = 5; }); }, IndexSource::OpenDml},
     {"OpenDmlWinsOverFirstPartIdx1",
      [] {
-         return With(AviIndexKind::OpenDml, [](AviSpec& s) {
+         return With(AviIndexKind::OpenDml, [](AviRecipe& s) {
              s.framesPerPart = 4;
              s.odmlAlsoIdx1 = true;
          });
      },
      IndexSource::OpenDml},
     {"OpenDmlStandardIndexInStrl",
-     [] { return With(AviIndexKind::OpenDml, [](AviSpec& s) { s.odmlStandardIndexInStrl = true; }); },
+     [] { return With(AviIndexKind::OpenDml, [](AviRecipe& s) { s.odmlStandardIndexInStrl = true; }); },
      IndexSource::OpenDml},
     {"OpenDmlAudioFirst",
      [] {
-         return With(AviIndexKind::OpenDml, [](AviSpec& s) {
+         return With(AviIndexKind::OpenDml, [](AviRecipe& s) {
              s.audioFirst = true;
              s.framesPerPart = 3;
          });
      },
      IndexSource::OpenDml},
     {"PaletteChangesAreNotFrames",
-     [] { return With(AviIndexKind::Idx1Relative, [](AviSpec& s) { s.paletteChangeEvery = 3; }); },
+     [] { return With(AviIndexKind::Idx1Relative, [](AviRecipe& s) { s.paletteChangeEvery = 3; }); },
      IndexSource::Idx1},
     {"RecListsAreNotFrames",
      [] {
-         return With(AviIndexKind::Idx1Relative, [](AviSpec& s) {
+         return With(AviIndexKind::Idx1Relative, [](AviRecipe& s) {
              s.recListFrames = 3;
              s.paletteChangeEvery = 2;
              s.junkInMovi = true;
@@ -91,7 +91,7 @@ const HandMadeCase kCases[] = {
      IndexSource::Idx1},
     {"ScanDescendsIntoRecLists",
      [] {
-         return With(AviIndexKind::None, [](AviSpec& s) {
+         return With(AviIndexKind::None, [](AviRecipe& s) {
              s.recListFrames = 3;
              s.paletteChangeEvery = 2;
              s.junkInMovi = true;
@@ -100,35 +100,35 @@ const HandMadeCase kCases[] = {
      },
      IndexSource::Scan, true},
     {"AudioStreamBeforeVideo",
-     [] { return With(AviIndexKind::Idx1Absolute, [](AviSpec& s) { s.audioFirst = true; }); }, IndexSource::Idx1},
+     [] { return With(AviIndexKind::Idx1Absolute, [](AviRecipe& s) { s.audioFirst = true; }); }, IndexSource::Idx1},
     {"ZeroLengthFramesKeepTheirPlace",
-     [] { return With(AviIndexKind::Idx1Relative, [](AviSpec& s) { s.frames = ZeroLengthFrames(); }); },
+     [] { return With(AviIndexKind::Idx1Relative, [](AviRecipe& s) { s.frames = ZeroLengthFrames(); }); },
      IndexSource::Idx1},
     {"ZeroLengthFramesInOpenDml",
      [] {
-         return With(AviIndexKind::OpenDml, [](AviSpec& s) {
+         return With(AviIndexKind::OpenDml, [](AviRecipe& s) {
              s.frames = ZeroLengthFrames();
              s.framesPerPart = 4;
          });
      },
      IndexSource::OpenDml},
     {"ZeroLengthFramesByScan",
-     [] { return With(AviIndexKind::None, [](AviSpec& s) { s.frames = ZeroLengthFrames(); }); }, IndexSource::Scan,
+     [] { return With(AviIndexKind::None, [](AviRecipe& s) { s.frames = ZeroLengthFrames(); }); }, IndexSource::Scan,
      true},
     {"CutTailCountsCompleteChunksOnly",
-     [] { return With(AviIndexKind::None, [](AviSpec& s) { s.cutTail = 500; }); }, IndexSource::Scan, true, 11},
+     [] { return With(AviIndexKind::None, [](AviRecipe& s) { s.cutTail = 500; }); }, IndexSource::Scan, true, 11},
     {"CutIdx1FallsBackToScan",
-     [] { return With(AviIndexKind::Idx1Relative, [](AviSpec& s) { s.cutTail = 20; }); }, IndexSource::Scan, true},
+     [] { return With(AviIndexKind::Idx1Relative, [](AviRecipe& s) { s.cutTail = 20; }); }, IndexSource::Scan, true},
     {"CutAvixPartIsScanned",
      [] {
-         return With(AviIndexKind::OpenDml, [](AviSpec& s) {
+         return With(AviIndexKind::OpenDml, [](AviRecipe& s) {
              s.framesPerPart = 6;
              s.cutTail = 60; // into the last ix## (80 bytes): every frame stays whole
          });
      },
      IndexSource::Scan, true},
     {"HoleFramesReadLikeWrittenOnes",
-     [] { return With(AviIndexKind::OpenDml, [](AviSpec& s) { s.holes = true; s.framesPerPart = 5; }); },
+     [] { return With(AviIndexKind::OpenDml, [](AviRecipe& s) { s.holes = true; s.framesPerPart = 5; }); },
      IndexSource::OpenDml},
 };
 
@@ -160,17 +160,17 @@ uint64_t IxHeader(const AviLayout& l, size_t part) { return l.videoIx[part] + kH
 uint64_t Idx1Entry(const AviLayout& l, uint64_t i) { return l.idx1 + kHeader + i * kIdx1Entry; }
 
 // Three parts of four frames, with an idx1 for the first part to fall back on.
-AviSpec OpenDmlWithIdx1()
+AviRecipe OpenDmlWithIdx1()
 {
-    return With(AviIndexKind::OpenDml, [](AviSpec& s) {
+    return With(AviIndexKind::OpenDml, [](AviRecipe& s) {
         s.framesPerPart = 4;
         s.odmlAlsoIdx1 = true;
     });
 }
 
-AviSpec OpenDmlOnly()
+AviRecipe OpenDmlOnly()
 {
-    return With(AviIndexKind::OpenDml, [](AviSpec& s) { s.framesPerPart = 4; });
+    return With(AviIndexKind::OpenDml, [](AviRecipe& s) { s.framesPerPart = 4; });
 }
 
 using Aim = std::function<std::vector<ByteDamage>(const AviLayout&)>;
@@ -224,24 +224,24 @@ class HandMadeAvi : public testing::TestWithParam<HandMadeCase> {};
 TEST_P(HandMadeAvi, ReadsFramesAsWritten)
 {
     const HandMadeCase& c = GetParam();
-    AviSpec spec = c.make();
+    AviRecipe recipe = c.make();
     if (c.aim) {
         AviLayout layout;
-        BuildAvi(spec, &layout);
-        spec.damage = c.aim(layout);
+        BuildAvi(recipe, &layout);
+        recipe.damage = c.aim(layout);
     }
     std::filesystem::path path = TestTempPath(c.name);
-    WriteAviFile(spec, path);
+    WriteAviFile(recipe, path);
 
     ReadBack r = ReadVideoStream(path);
     ASSERT_EQ(r.openResult, kAviOk);
     ASSERT_EQ(r.streamResult, kAviOk);
-    std::vector<FrameSpec> expected = c.allKey ? AllKey(spec.frames) : spec.frames;
+    std::vector<FrameRecipe> expected = c.allKey ? AllKey(recipe.frames) : recipe.frames;
     expected.resize(std::min(c.keep, expected.size()));
     EXPECT_EQ(r.source, c.source);
     EXPECT_EQ(r.length, static_cast<long>(expected.size()));
     EXPECT_EQ(r.frames, expected);
-    EXPECT_EQ(r.info.dwLength, spec.frames.size()) << "dwLength is reported as the header says";
+    EXPECT_EQ(r.info.dwLength, recipe.frames.size()) << "dwLength is reported as the header says";
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, HandMadeAvi, testing::ValuesIn(kCases),

@@ -48,11 +48,11 @@ void Headers(RiffWriter& w)
 // An AVI file of frames made with the builder, then patched.
 Bytes Patched(AviIndexKind index, const std::function<void(Bytes&, const AviLayout&)>& patch)
 {
-    AviSpec spec;
-    spec.frames = MakeFrames(6, 3);
-    spec.index = index;
+    AviRecipe recipe;
+    recipe.frames = MakeFrames(6, 3);
+    recipe.index = index;
     AviLayout layout;
-    Bytes bytes = BuildAvi(spec, &layout);
+    Bytes bytes = BuildAvi(recipe, &layout);
     patch(bytes, layout);
     return bytes;
 }
@@ -124,11 +124,11 @@ const HostileCase kCases[] = {
      true, 6},
     {"IndxSizeAllOnes",
      [] {
-         AviSpec spec;
-         spec.frames = MakeFrames(6, 3);
-         spec.index = AviIndexKind::OpenDml;
+         AviRecipe recipe;
+         recipe.frames = MakeFrames(6, 3);
+         recipe.index = AviIndexKind::OpenDml;
          AviLayout l;
-         Bytes b = BuildAvi(spec, &l);
+         Bytes b = BuildAvi(recipe, &l);
          PutU32(b, l.videoIndx + 4, 0xFFFFFFFF);
          return b;
      },

@@ -48,7 +48,7 @@ struct StreamPart {
 
 class AviWriter {
 public:
-    AviWriter(const AviSpec& spec, ByteSink& sink) : m_spec(spec), m_riff(sink) {}
+    AviWriter(const AviRecipe& recipe, ByteSink& sink) : m_spec(recipe), m_riff(sink) {}
 
     AviLayout Write()
     {
@@ -264,7 +264,7 @@ private:
                 if (m_collectIdx1)
                     m_idx1.push_back({Fcc(pc), 0, at, kPaletteChangeBytes});
             }
-            const FrameSpec& f = m_spec.frames[i];
+            const FrameRecipe& f = m_spec.frames[i];
             uint64_t at = DataChunk(video, f.size);
             m_layout.frameChunks.push_back(at);
             Record(m_videoStream, video, at, f.size, f.key);
@@ -341,7 +341,7 @@ private:
         uint32_t duration;
     };
 
-    const AviSpec& m_spec;
+    const AviRecipe& m_spec;
     RiffWriter m_riff;
     AviLayout m_layout;
     unsigned m_videoStream = 0;
@@ -355,31 +355,31 @@ private:
 
 } // namespace
 
-AviLayout WriteAvi(const AviSpec& spec, ByteSink& sink)
+AviLayout WriteAvi(const AviRecipe& recipe, ByteSink& sink)
 {
-    return AviWriter(spec, sink).Write();
+    return AviWriter(recipe, sink).Write();
 }
 
-std::vector<uint8_t> BuildAvi(const AviSpec& spec, AviLayout* layout)
+std::vector<uint8_t> BuildAvi(const AviRecipe& recipe, AviLayout* layout)
 {
     MemorySink sink;
-    AviLayout l = WriteAvi(spec, sink);
+    AviLayout l = WriteAvi(recipe, sink);
     if (layout)
         *layout = l;
     return sink.Take();
 }
 
-AviLayout WriteAviFile(const AviSpec& spec, const std::filesystem::path& path)
+AviLayout WriteAviFile(const AviRecipe& recipe, const std::filesystem::path& path)
 {
     FileSink sink(path);
-    AviLayout l = WriteAvi(spec, sink);
+    AviLayout l = WriteAvi(recipe, sink);
     sink.Close();
     return l;
 }
 
-std::vector<FrameSpec> MakeFrames(uint32_t count, uint32_t keyInterval, uint32_t firstSize, uint32_t step)
+std::vector<FrameRecipe> MakeFrames(uint32_t count, uint32_t keyInterval, uint32_t firstSize, uint32_t step)
 {
-    std::vector<FrameSpec> frames;
+    std::vector<FrameRecipe> frames;
     frames.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
         bool key = keyInterval == 0 ? i == 0 : i % keyInterval == 0;

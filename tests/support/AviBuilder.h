@@ -14,7 +14,7 @@
 // with `holes` a FileSink writes only headers and indexes (a sparse file) and
 // files of many GiB with a million frames cost little memory and disk.
 
-struct FrameSpec {
+struct FrameRecipe {
     uint32_t size = 0;
     bool key = false;
 };
@@ -31,8 +31,8 @@ struct ByteDamage {
     std::vector<uint8_t> bytes;
 };
 
-struct AviSpec {
-    std::vector<FrameSpec> frames;
+struct AviRecipe {
+    std::vector<FrameRecipe> frames;
     AviIndexKind index = AviIndexKind::Idx1Relative;
 
     // OpenDML: frames per RIFF part; the first part is 'RIFF AVI ', the others
@@ -78,11 +78,11 @@ struct AviLayout {
     std::vector<uint64_t> frameChunks; // header offsets of the video frame chunks
 };
 
-AviLayout WriteAvi(const AviSpec& spec, ByteSink& sink);
-std::vector<uint8_t> BuildAvi(const AviSpec& spec, AviLayout* layout = nullptr);
-AviLayout WriteAviFile(const AviSpec& spec, const std::filesystem::path& path);
+AviLayout WriteAvi(const AviRecipe& recipe, ByteSink& sink);
+std::vector<uint8_t> BuildAvi(const AviRecipe& recipe, AviLayout* layout = nullptr);
+AviLayout WriteAviFile(const AviRecipe& recipe, const std::filesystem::path& path);
 
 // `count` frames: a key frame every `keyInterval` (0: only the first), sizes
 // from `firstSize` growing by `step` (sizes wrap through odd and even).
-std::vector<FrameSpec> MakeFrames(uint32_t count, uint32_t keyInterval, uint32_t firstSize = 1000,
+std::vector<FrameRecipe> MakeFrames(uint32_t count, uint32_t keyInterval, uint32_t firstSize = 1000,
                                   uint32_t step = 7);
