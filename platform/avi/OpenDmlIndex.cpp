@@ -4,8 +4,9 @@
 #include "platform/avi/IndexSources.h"
 
 #include <array>
+#include <iterator>
+#include <map>
 #include <optional>
-#include <unordered_set>
 
 namespace {
 
@@ -52,6 +53,28 @@ bool ReadIndexChunk(const FileReader& file, uint64_t header, IndexHeader& h, uin
     return stride > 0 && uint64_t{h.entriesInUse} <= (chunkSize - kIndexHeaderBytes) / stride;
 }
 
+// The byte ranges of the index chunks read so far. In a real file no two index
+// chunks share a byte; overlapping ones would let a small file claim a number
+// of frames growing with the square of its size, and a super index pointing
+// back at itself or at an index already read overlaps too.
+class DisjointRanges {
+public:
+    // False, and nothing added, when [begin, end) overlaps a range already added.
+    bool Add(uint64_t begin, uint64_t end)
+    {
+        auto next = m_ranges.lower_bound(begin);
+        if (next != m_ranges.end() && next->first < end)
+            return false;
+        if (next != m_ranges.begin() && std::prev(next)->second > begin)
+            return false;
+        m_ranges.emplace(begin, end);
+        return true;
+    }
+
+private:
+    std::map<uint64_t, uint64_t> m_ranges; // begin -> end
+};
+
 bool ChunkIdIsStream(uint32_t chunkId, unsigned stream)
 {
     std::optional<StreamChunkId> id = ParseStreamChunkId(chunkId);
@@ -60,11 +83,12 @@ bool ChunkIdIsStream(uint32_t chunkId, unsigned stream)
 
 // One ix## (or a standard index in the strl's indx): frames with their sizes
 // and key bits. dwOffset points at the chunk's data, counted from qwBaseOffset.
-bool ReadStandardIndex(const FileReader& file, uint64_t header, unsigned stream, FrameTable& table, bool& full)
+bool ReadStandardIndex(const FileReader& file, uint64_t header, unsigned stream, DisjointRanges& ranges,
+                       FrameTable& table, bool& full)
 {
     IndexHeader h;
     uint32_t chunkSize = 0;
-    if (!ReadIndexChunk(file, header, h, chunkSize))
+    if (!ReadIndexChunk(file, header, h, chunkSize) || !ranges.Add(header, header + kChunkHeaderBytes + chunkSize))
         return false;
     if (h.type != kIndexOfChunks || h.longsPerEntry < kMinLongsPerStandardEntry || !ChunkIdIsStream(h.chunkId, stream))
         return false;
@@ -115,14 +139,15 @@ bool ReadOpenDmlIndex(const FileReader& file, const AviFileLayout& layout, unsig
     if (!ReadIndexChunk(file, indx, h, chunkSize))
         return false;
     bool full = false;
+    DisjointRanges ranges;
     if (h.type == kIndexOfChunks)
-        return ReadStandardIndex(file, indx, stream, table, full);
+        return ReadStandardIndex(file, indx, stream, ranges, table, full);
     if (h.type != kIndexOfIndexes || h.longsPerEntry < kMinLongsPerSuperEntry || h.entriesInUse == 0)
         return false; // an empty super index is one its writer never filled in
 
     // Each standard index is read once; an entry that points back at the
-    // super index or at an index already read is damage, not a loop to follow.
-    std::unordered_set<uint64_t> visited{indx};
+    // super index or into an index already read is damage, not a loop to follow.
+    ranges.Add(indx, indx + kChunkHeaderBytes + chunkSize);
     size_t stride = size_t{h.longsPerEntry} * 4;
     EntryReader entries(file, indx + kChunkHeaderBytes + kIndexHeaderBytes, h.entriesInUse, stride);
     std::span<const uint8_t> bytes;
@@ -132,9 +157,9 @@ bool ReadOpenDmlIndex(const FileReader& file, const AviFileLayout& layout, unsig
         uint32_t size = 0, duration = 0;
         if (!c.ReadU64(offset) || !c.ReadU32(size) || !c.ReadU32(duration))
             return false;
-        if (offset >= file.Size() || !visited.insert(offset).second)
+        if (offset >= file.Size())
             return false;
-        if (!ReadStandardIndex(file, offset, stream, table, full))
+        if (!ReadStandardIndex(file, offset, stream, ranges, table, full))
             return false;
         if (full)
             return true;
