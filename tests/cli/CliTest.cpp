@@ -1,60 +1,17 @@
+#include "tests/cli/CliRun.h"
 #include "tests/support/FfmpegFixtures.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Test processes run side by side: every name carries the process id.
-std::filesystem::path TempPath(const std::string& name)
-{
-    return std::filesystem::path(::testing::TempDir()) / (std::to_string(getpid()) + "-" + name);
-}
-
-RunResult RunReport(const std::string& args)
-{
-    const auto out = TempPath("cli.out");
-    const auto err = TempPath("cli.err");
-    const std::string command =
-        std::string(QUORVEL_REPORT) + " " + args + " >" + out.string() + " 2>" + err.string();
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
-}
-
 std::filesystem::path SampleAvi()
 {
     return MakeFfmpegAvi("cli-mpeg4", "-f lavfi -i testsrc=size=320x240:rate=25 -frames:v 60 -c:v mpeg4 -bf 2");
-}
-
-std::vector<std::string> DataLines(const std::string& report)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(report);
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
 }
 
 class BadArgumentsTest : public ::testing::TestWithParam<const char*> {};
