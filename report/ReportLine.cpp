@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -41,12 +42,39 @@ char* AppendTime(char* out, double seconds)
     return AppendTwoDigits(out, hundredths);
 }
 
+// The digits of "%.3f" for the values a bitrate takes. v × 1000 is exact in a
+// long double of 64 significant bits (53 + 10), so rounding that product to an
+// integer, half to even as printf rounds exact ties, gives printf's digits
+// without a general conversion. Elsewhere to_chars does the work.
+constexpr bool kLongDoubleHoldsProduct = std::numeric_limits<long double>::digits >= 63;
+constexpr long double kThousandths = 1000.0L;
+constexpr long double kLargestExactProduct = 9.0e18L; // below 2^63
+constexpr uint64_t kThousand = 1000;
+
+char* AppendFixed3(char* out, char* end, double value)
+{
+    if (kLongDoubleHoldsProduct && value >= 0.0 && value * kThousandths < kLargestExactProduct) {
+        const long double product = value * kThousandths;
+        auto thousandths = static_cast<uint64_t>(product);
+        const long double fraction = product - static_cast<long double>(thousandths);
+        if (fraction > 0.5L || (fraction == 0.5L && (thousandths & 1u) != 0))
+            ++thousandths;
+        out = AppendUnsigned(out, thousandths / kThousand);
+        *out++ = '.';
+        const auto decimals = static_cast<unsigned>(thousandths % kThousand);
+        *out++ = static_cast<char>('0' + decimals / 100);
+        *out++ = static_cast<char>('0' + decimals / 10 % 10);
+        *out++ = static_cast<char>('0' + decimals % 10);
+        return out;
+    }
+    return std::to_chars(out, end, value, std::chars_format::fixed, kBitrateDecimals).ptr;
+}
+
 // "%14.3f": right-aligned in 14 characters, longer numbers are not cut.
 char* AppendBitrate(char* out, char* end, double kbps)
 {
     char digits[400];
-    const auto result = std::to_chars(digits, digits + sizeof digits, kbps, std::chars_format::fixed, kBitrateDecimals);
-    const auto length = static_cast<size_t>(result.ptr - digits);
+    const auto length = static_cast<size_t>(AppendFixed3(digits, digits + sizeof digits, kbps) - digits);
     const size_t pad = length < kBitrateWidth ? kBitrateWidth - length : 0;
     if (pad + length > static_cast<size_t>(end - out))
         return out;
