@@ -1,6 +1,6 @@
 // Runs the benchmarks, then prints how far report writing stands from its
-// baseline: the time per report over the time to write the same lines ready
-// formatted.
+// baseline: the CPU time per report over the CPU time to write the same lines
+// ready formatted (CPU time, as wall time swings with whatever else runs).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -18,7 +18,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                m_realTime[run.benchmark_name()] = run.GetAdjustedRealTime();
+                m_cpuTime[run.benchmark_name()] = run.GetAdjustedCPUTime();
         }
     }
 
@@ -26,16 +26,16 @@ public:
     {
         ConsoleReporter::Finalize();
         for (const char* n : kGroupSizes) {
-            const auto report = m_realTime.find(std::string("WriteReport/") + n);
-            const auto baseline = m_realTime.find(std::string("WriteBaseline/") + n);
-            if (report == m_realTime.end() || baseline == m_realTime.end() || baseline->second <= 0)
+            const auto report = m_cpuTime.find(std::string("WriteReport/") + n);
+            const auto baseline = m_cpuTime.find(std::string("WriteBaseline/") + n);
+            if (report == m_cpuTime.end() || baseline == m_cpuTime.end() || baseline->second <= 0)
                 continue;
             std::printf("report writing, N = %s: %.2f x the baseline\n", n, report->second / baseline->second);
         }
     }
 
 private:
-    std::map<std::string, double> m_realTime;
+    std::map<std::string, double> m_cpuTime;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/avi/FileReader.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -28,11 +29,14 @@ struct AviFileObject {
 struct AviStreamObject {
     std::shared_ptr<const ParsedAvi> avi;
     size_t stream = 0;
+    size_t keyHint = 0; // where the last key search of this handle ended
 };
 
 namespace {
 
-// The handles given out and not yet released.
+// The handles given out and not yet released. A report asks about the same
+// stream twice a frame, so the handle last found is remembered and answered
+// without the lock; releasing it forgets it first.
 class HandleRegistry {
 public:
     void Add(const void* h)
@@ -42,18 +46,26 @@ public:
     }
     bool Contains(const void* h)
     {
+        if (h != nullptr && h == m_lastFound.load(std::memory_order_acquire))
+            return true;
         std::lock_guard lock(m_mutex);
-        return h != nullptr && m_live.count(h) != 0;
+        if (h == nullptr || m_live.count(h) == 0)
+            return false;
+        m_lastFound.store(h, std::memory_order_release);
+        return true;
     }
     bool Remove(const void* h)
     {
         std::lock_guard lock(m_mutex);
+        if (m_lastFound.load(std::memory_order_relaxed) == h)
+            m_lastFound.store(nullptr, std::memory_order_release);
         return h != nullptr && m_live.erase(h) != 0;
     }
 
 private:
     std::mutex m_mutex;
     std::unordered_set<const void*> m_live;
+    std::atomic<const void*> m_lastFound{nullptr};
 };
 
 HandleRegistry& Handles()
@@ -152,7 +164,7 @@ long AviFileServiceImpl::StreamFindSample(PAVISTREAM stream, long position, long
     const StreamFrames* frames = VideoFrames(stream);
     if (frames == nullptr || (flags & (kFindKey | kFindPrev)) != (kFindKey | kFindPrev))
         return -1; // only the search the reader needs is supported
-    return frames->table.KeyAtOrBefore(position);
+    return frames->table.KeyAtOrBefore(position, stream->keyHint);
 }
 
 unsigned long AviFileServiceImpl::StreamRelease(PAVISTREAM stream)

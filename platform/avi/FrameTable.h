@@ -19,8 +19,10 @@ public:
 
     size_t Count() const { return m_sizes.size(); }
     uint32_t SizeAt(size_t position) const { return m_sizes[position]; }
-    // The nearest key frame at or before `position`, or -1; a binary search.
-    long KeyAtOrBefore(long position) const;
+    // The nearest key frame at or before `position`, or -1. `hint` is the
+    // caller's own place in the key list: a walk frame by frame finds its key
+    // there or one further, and only a jump pays for a binary search.
+    long KeyAtOrBefore(long position, size_t& hint) const;
 
 private:
     std::vector<uint32_t> m_sizes;
