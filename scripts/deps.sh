@@ -8,6 +8,7 @@ packages=(
   libwxgtk3.2-dev fonts-ipafont-gothic
   ffmpeg xvfb xauth xdotool x11-apps imagemagick
   clang libclang-rt-14-dev
+  time
 )
 
 missing=()
