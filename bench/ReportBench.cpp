@@ -29,9 +29,13 @@ int64_t LinesFor(int64_t n)
     return (kBenchFrames + n - 1) / n;
 }
 
-bool OpenBenchStream(CAviStream& avi)
+// False, with the benchmark marked as failed, when the file does not open.
+bool OpenBenchStream(CAviStream& avi, benchmark::State& state)
 {
-    return avi.Open(BenchAvi(AviIndexKind::OpenDml).c_str());
+    if (avi.Open(BenchAvi(AviIndexKind::OpenDml).c_str()))
+        return true;
+    state.SkipWithError("cannot open the benchmark file");
+    return false;
 }
 
 // The report's data lines as the writer hands them to WriteString: read back
@@ -58,10 +62,8 @@ std::vector<std::string> FormattedLines(const CAviStream& avi, int64_t n)
 void WriteReport(benchmark::State& state)
 {
     CAviStream avi;
-    if (!OpenBenchStream(avi)) {
-        state.SkipWithError("cannot open the benchmark file");
+    if (!OpenBenchStream(avi, state))
         return;
-    }
     const int64_t n = state.range(0);
     for (auto _ : state) {
         CStdioFile file;
@@ -77,10 +79,8 @@ void WriteReport(benchmark::State& state)
 void WriteBaseline(benchmark::State& state)
 {
     CAviStream avi;
-    if (!OpenBenchStream(avi)) {
-        state.SkipWithError("cannot open the benchmark file");
+    if (!OpenBenchStream(avi, state))
         return;
-    }
     const int64_t n = state.range(0);
     const std::vector<std::string> lines = FormattedLines(avi, n);
     if (static_cast<int64_t>(lines.size()) != LinesFor(n)) {
