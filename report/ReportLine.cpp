@@ -50,6 +50,7 @@ constexpr bool kLongDoubleHoldsProduct = std::numeric_limits<long double>::digit
 constexpr long double kThousandths = 1000.0L;
 constexpr long double kLargestExactProduct = 9.0e18L; // below 2^63
 constexpr uint64_t kThousand = 1000;
+constexpr unsigned kDecimalBase = 10;
 
 char* AppendFixed3(char* out, char* end, double value)
 {
@@ -61,11 +62,10 @@ char* AppendFixed3(char* out, char* end, double value)
             ++thousandths;
         out = AppendUnsigned(out, thousandths / kThousand);
         *out++ = '.';
-        const auto decimals = static_cast<unsigned>(thousandths % kThousand);
-        *out++ = static_cast<char>('0' + decimals / 100);
-        *out++ = static_cast<char>('0' + decimals / 10 % 10);
-        *out++ = static_cast<char>('0' + decimals % 10);
-        return out;
+        auto decimals = static_cast<unsigned>(thousandths % kThousand);
+        for (int i = kBitrateDecimals - 1; i >= 0; --i, decimals /= kDecimalBase)
+            out[i] = static_cast<char>('0' + decimals % kDecimalBase);
+        return out + kBitrateDecimals;
     }
     return std::to_chars(out, end, value, std::chars_format::fixed, kBitrateDecimals).ptr;
 }
