@@ -9,6 +9,7 @@
 # COMPARE_DIR names a folder to make the files in and keep them (for reruns);
 # by default they go to a temporary folder removed at the end.
 set -euo pipefail
+export LC_ALL=C # the decimal point of EPOCHREALTIME and printf
 cd "$(dirname "$0")/.."
 
 runs="${1:-5}"
@@ -33,14 +34,19 @@ make_avi mpeg4-100k -f lavfi -i testsrc=size=640x360:rate=25 -frames:v 100000 -c
 make_avi raw-1080p -f lavfi -i testsrc=size=1920x1080:rate=25 -frames:v 360 -c:v rawvideo -pix_fmt yuv420p
 make_avi mpeg4-1m -f lavfi -i testsrc=size=32x32:rate=25 -frames:v 1000000 -c:v mpeg4 -g 25
 
-# Seconds (with nanoseconds) of one run; its peak resident set in KiB goes to $2.
-run_once() { # memfile, command...
-  local mem="$1"; shift
-  local start end
-  start=$(date +%s%N)
-  /usr/bin/time -f "%M" -o "$mem" "$@" >/dev/null
-  end=$(date +%s%N)
-  awk -v ns=$((end - start)) 'BEGIN { printf "%.6f\n", ns / 1e9 }'
+# Wall seconds of one run, read from the shell's own clock, so that no helper
+# process is started inside the timed span.
+run_once() {
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null
+  local end=$EPOCHREALTIME
+  awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f\n", e - s }'
+}
+
+# Peak resident set of one run, in KiB.
+peak_kib() {
+  /usr/bin/time -f "%M" -o "$work/peak" "$@" >/dev/null
+  cat "$work/peak"
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -66,12 +72,12 @@ for name in mpeg4-100k raw-1080p mpeg4-1m; do
 
   : >"$work/q.times"; : >"$work/f.times"
   for _ in $(seq "$runs"); do
-    run_once "$work/q.mem" "$report" "$file" -o /dev/null >>"$work/q.times"
-    run_once "$work/f.mem" ffprobe -v error -select_streams v:0 -show_entries packet=size,flags -of csv "$file" \
-      >>"$work/f.times"
+    run_once "$report" "$file" -o /dev/null >>"$work/q.times"
+    run_once ffprobe -v error -select_streams v:0 -show_entries packet=size,flags -of csv "$file" >>"$work/f.times"
   done
   q=$(median <"$work/q.times"); f=$(median <"$work/f.times")
   printf '%-11s %9d %8d %11.4f %11.4f %7.1fx %5dx %12d %12d\n' "$name" "$frames" \
     $(( $(stat -c %s "$file") / 1000000 )) "$q" "$f" "$(awk -v f="$f" -v q="$q" 'BEGIN { print f / q }')" "$goal" \
-    "$(cat "$work/q.mem")" "$(cat "$work/f.mem")"
+    "$(peak_kib "$report" "$file" -o /dev/null)" \
+    "$(peak_kib ffprobe -v error -select_streams v:0 -show_entries packet=size,flags -of csv "$file")"
 done
