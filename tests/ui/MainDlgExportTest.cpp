@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr const char* kDiskFull = "/dev/full へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
+
 std::string ReadFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -76,10 +78,7 @@ TEST_F(MainDlgExportTest, WithoutAnOpenStreamSaysSoAndAsksForNoFile)
     ClickButton(dialog, IDC_SAVE_FRAME_INFO);
 
     EXPECT_EQ(modal.chooserRequests.size(), choosersBefore);
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "動画ファイルが開かれていません。");
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(modal.messages[0].owner, &dialog);
+    ExpectOnlyBox("動画ファイルが開かれていません。", MessageIcon::Error);
 }
 
 TEST_F(MainDlgExportTest, CancelledChooserEndsSilently)
@@ -100,9 +99,7 @@ TEST_F(MainDlgExportTest, UncreatableFileSaysSoAndLeavesNothing)
     const auto path = TestTempPath("no-such-folder") / "report.txt";
     Export(path);
 
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "ファイルの作成に失敗しました。");
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Error);
+    ExpectOnlyBox("ファイルの作成に失敗しました。", MessageIcon::Error);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -110,15 +107,12 @@ TEST_F(MainDlgExportTest, UnreadableFrameKeepsTheCompletedGroupsAndClosesFirst)
 {
     avi.failSizeAt = 7;
     Open();
-    ClickRadio(dialog, IDC_EVERY_N_FRAMES);
-    dialog.SetDlgItemText(IDC_N_FRAMES, "3");
+    ChooseEveryNFrames("3");
     const auto path = TestTempPath("read-failed.txt");
     RecordFileAtEachBox(path);
     Export(path);
 
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "フレーム情報の取得に失敗しました。");
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Error);
+    ExpectOnlyBox("フレーム情報の取得に失敗しました。", MessageIcon::Error);
     // The header and the groups 0-2 and 3-5, already on disk when the box shows.
     EXPECT_EQ(LineCount(fileAtBox[0]), 3u);
     EXPECT_EQ(fileAtBox[0], ReadFile(path));
@@ -131,9 +125,7 @@ TEST_F(MainDlgExportTest, WriteFailureDuringThePassShowsItsMessageAfterTheClose)
     Open();
     Export("/dev/full");
 
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "/dev/full へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Error);
+    ExpectOnlyBox(kDiskFull, MessageIcon::Error);
 }
 
 TEST_F(MainDlgExportTest, WriteFailureAtTheFinalCloseReachesTheApplicationHook)
@@ -141,9 +133,7 @@ TEST_F(MainDlgExportTest, WriteFailureAtTheFinalCloseReachesTheApplicationHook)
     Open();
     Export("/dev/full");
 
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "/dev/full へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Error);
+    ExpectOnlyBox(kDiskFull, MessageIcon::Error);
 }
 
 TEST_F(MainDlgExportTest, ModalRunGoesOnAfterAnEscapedException)
@@ -157,24 +147,18 @@ TEST_F(MainDlgExportTest, ModalRunGoesOnAfterAnEscapedException)
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(stillModal);
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Error);
+    ExpectOnlyBox(kDiskFull, MessageIcon::Error);
 }
 
 TEST_F(MainDlgExportTest, CompletedExportWritesTheChosenReportAndClosesFirst)
 {
     Open();
-    ClickRadio(dialog, IDC_EVERY_N_FRAMES);
-    dialog.SetDlgItemText(IDC_N_FRAMES, "25");
-    dialog.SetCurSel(IDC_SIZE_MODE, 1);
-    dialog.SetCurSel(IDC_SIZE_UNIT, 1);
+    ChooseEveryNFrames("25", 1, 1);
     const auto path = TestTempPath("every-25.txt");
     RecordFileAtEachBox(path);
     Export(path);
 
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "フレーム情報の出力は正常に終了しました。");
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Information);
+    ExpectOnlyBox("フレーム情報の出力は正常に終了しました。", MessageIcon::Information);
     EXPECT_EQ(fileAtBox[0], ReportFor({1000, 25, true}, "expected-every-25.txt"));
     // Groups 0-24, 25-49 and the short 50-59.
     EXPECT_EQ(LineCount(fileAtBox[0]), 4u);
@@ -183,9 +167,7 @@ TEST_F(MainDlgExportTest, CompletedExportWritesTheChosenReportAndClosesFirst)
 TEST_F(MainDlgExportTest, FallbackExportsEachFrameInTotals)
 {
     Open();
-    ClickRadio(dialog, IDC_EVERY_N_FRAMES);
-    dialog.SetDlgItemText(IDC_N_FRAMES, "0");
-    dialog.SetCurSel(IDC_SIZE_MODE, 1);
+    ChooseEveryNFrames("0", 1);
     const auto path = TestTempPath("fallback.txt");
     Export(path);
 

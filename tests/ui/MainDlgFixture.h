@@ -29,6 +29,24 @@ protected:
         ClickButton(dialog, IDC_OPEN);
     }
 
+    // "指定フレームずつ" with this count and these list entries.
+    void ChooseEveryNFrames(const std::string& count, int sizeMode = 0, int sizeUnit = 0)
+    {
+        ClickRadio(dialog, IDC_EVERY_N_FRAMES);
+        dialog.SetDlgItemText(IDC_N_FRAMES, count);
+        dialog.SetCurSel(IDC_SIZE_MODE, sizeMode);
+        dialog.SetCurSel(IDC_SIZE_UNIT, sizeUnit);
+    }
+
+    // Exactly one box was shown, over the dialog, with this text and icon.
+    void ExpectOnlyBox(const std::string& text, MessageIcon icon) const
+    {
+        ASSERT_EQ(modal.messages.size(), 1u);
+        EXPECT_EQ(modal.messages[0].text, text);
+        EXPECT_EQ(modal.messages[0].icon, icon);
+        EXPECT_EQ(modal.messages[0].owner, &dialog);
+    }
+
     bool Enabled(int id) const { return dialog.GetDlgItem(id)->IsEnabled(); }
     std::string Text(int id) const { return dialog.GetDlgItemText(id); }
 

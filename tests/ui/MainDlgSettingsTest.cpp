@@ -89,9 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainDlgSettingsTest, FallbackComesBeforeTheAverageFlag)
 {
     Open();
-    ClickRadio(dialog, IDC_EVERY_N_FRAMES);
-    dialog.SetDlgItemText(IDC_N_FRAMES, "0");
-    dialog.SetCurSel(IDC_SIZE_MODE, 1);
+    ChooseEveryNFrames("0", 1);
 
     EXPECT_EQ(dialog.GetGroupFrameCount(), 1);
     EXPECT_FALSE(dialog.IsAverageMode());

@@ -105,17 +105,13 @@ TEST_F(MainDlgStateTest, FailedOpenKeepsTheShownFileButClosesTheReader)
     EXPECT_TRUE(modal.messages.empty());
 
     ClickButton(dialog, IDC_SAVE_FRAME_INFO);
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].text, "動画ファイルが開かれていません。");
+    ExpectOnlyBox("動画ファイルが開かれていません。", MessageIcon::Error);
 }
 
 TEST_F(MainDlgStateTest, SecondOpenReplacesTheValuesAndKeepsTheOptions)
 {
     Open();
-    ClickRadio(dialog, IDC_EVERY_N_FRAMES);
-    dialog.SetDlgItemText(IDC_N_FRAMES, "25");
-    dialog.SetCurSel(IDC_SIZE_MODE, 1);
-    dialog.SetCurSel(IDC_SIZE_UNIT, 2);
+    ChooseEveryNFrames("25", 1, 2);
 
     avi.info = FakeAviFileService::InfoWith(30, 1, {0, 0, 640, 480});
     avi.frames.resize(90);
@@ -153,8 +149,7 @@ TEST_F(MainDlgStateTest, RadioButtonsSetTheCountAndModeEnableState)
 TEST_F(MainDlgStateTest, FallbackLeavesEnableStatesUntilTheNextClick)
 {
     Open();
-    ClickRadio(dialog, IDC_EVERY_N_FRAMES);
-    dialog.SetDlgItemText(IDC_N_FRAMES, "0");
+    ChooseEveryNFrames("0");
 
     EXPECT_EQ(dialog.GetGroupFrameCount(), 1);
     EXPECT_TRUE(dialog.IsDlgButtonChecked(IDC_EACH_FRAME));
