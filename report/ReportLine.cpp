@@ -12,17 +12,22 @@ constexpr int kBitrateDecimals = 3;
 constexpr double kBytesPerSecondToKbps = 0.008;
 // Beyond this, t × 100 no longer fits an unsigned 64-bit integer.
 constexpr double kLargestExactHundredths = 9.2e18;
+constexpr unsigned kDecimalBase = 10;
+constexpr uint64_t kTwoDigitLimit = 100;
 
 char* AppendUnsigned(char* out, uint64_t value)
 {
     return std::to_chars(out, out + 20, value).ptr;
 }
 
+// At least two digits, as "%02d" gives them.
 char* AppendTwoDigits(char* out, uint64_t value)
 {
-    if (value < 10)
-        *out++ = '0';
-    return AppendUnsigned(out, value);
+    if (value >= kTwoDigitLimit)
+        return AppendUnsigned(out, value);
+    out[0] = static_cast<char>('0' + value / kDecimalBase);
+    out[1] = static_cast<char>('0' + value % kDecimalBase);
+    return out + 2;
 }
 
 // hours:minutes:seconds.hundredths, each truncated; hours keep counting past 24.
@@ -50,7 +55,6 @@ constexpr bool kLongDoubleHoldsProduct = std::numeric_limits<long double>::digit
 constexpr long double kThousandths = 1000.0L;
 constexpr long double kLargestExactProduct = 9.0e18L; // below 2^63
 constexpr uint64_t kThousand = 1000;
-constexpr unsigned kDecimalBase = 10;
 
 char* AppendFixed3(char* out, char* end, double value)
 {
