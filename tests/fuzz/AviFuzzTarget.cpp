@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -50,11 +51,12 @@ ReportSettings SettingsFor(const uint8_t* data, size_t size)
 {
     constexpr uint32_t kDivisors[] = {1, 1000, 1000000};
     constexpr int32_t kGroupSizes[] = {1, 3, 25, 0x7FFFFFFF};
+    constexpr uint8_t kAverageBit = 0x80;
     const uint8_t pick = size > 0 ? data[size - 1] : 0;
     ReportSettings settings;
-    settings.unitDivisor = kDivisors[pick % 3];
-    settings.groupFrameCount = kGroupSizes[(pick / 3) % 4];
-    settings.averageMode = (pick & 0x80) != 0;
+    settings.unitDivisor = kDivisors[pick % std::size(kDivisors)];
+    settings.groupFrameCount = kGroupSizes[pick / std::size(kDivisors) % std::size(kGroupSizes)];
+    settings.averageMode = (pick & kAverageBit) != 0;
     return settings;
 }
 
