@@ -35,17 +35,25 @@ protected:
         service.frames.assign(count, {bytes, true});
     }
 
-    ExportOutcome Export(ReportSettings settings, int* settingsRead = nullptr)
+    // Exports into `file`, opened on `target`; the file is closed on every
+    // way out, an exception included.
+    ExportOutcome ExportTo(CStdioFile& file, const std::string& target, ReportSettings settings = {},
+                           int* settingsRead = nullptr)
     {
         CAviStream avi(service);
         EXPECT_TRUE(avi.Open("a.avi"));
-        CStdioFile file;
-        EXPECT_TRUE(file.Open(path.string()));
-        const ExportOutcome outcome = ExportFrameReport(file, avi, [&] {
+        EXPECT_TRUE(file.Open(target));
+        return ExportFrameReport(file, avi, [&] {
             if (settingsRead)
                 ++*settingsRead;
             return settings;
         });
+    }
+
+    ExportOutcome Export(ReportSettings settings, int* settingsRead = nullptr)
+    {
+        CStdioFile file;
+        const ExportOutcome outcome = ExportTo(file, path.string(), settings, settingsRead);
         EXPECT_FALSE(file.IsOpen()) << "the file is closed before the outcome is reported";
         return outcome;
     }
@@ -170,11 +178,8 @@ TEST(StdioFileTest, OpenFailsQuietlyOnAFolderOrAMissingFolder)
 TEST_F(FrameReportTest, WriteFailureDuringThePassIsReportedAfterClosing)
 {
     SetFrames(20000, 100);
-    CAviStream avi(service);
-    ASSERT_TRUE(avi.Open("a.avi"));
     CStdioFile file;
-    ASSERT_TRUE(file.Open("/dev/full"));
-    const auto outcome = ExportFrameReport(file, avi, [] { return ReportSettings{}; });
+    const auto outcome = ExportTo(file, "/dev/full");
     EXPECT_EQ(outcome.result, ExportResult::PassFailed);
     EXPECT_EQ(outcome.message, "/dev/full へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
     EXPECT_FALSE(file.IsOpen());
@@ -183,11 +188,8 @@ TEST_F(FrameReportTest, WriteFailureDuringThePassIsReportedAfterClosing)
 TEST_F(FrameReportTest, WriteFailureAtTheFinalCloseLeavesTheExport)
 {
     SetFrames(2, 100);
-    CAviStream avi(service);
-    ASSERT_TRUE(avi.Open("a.avi"));
     CStdioFile file;
-    ASSERT_TRUE(file.Open("/dev/full"));
-    EXPECT_THROW(ExportFrameReport(file, avi, [] { return ReportSettings{}; }), CFileException);
+    EXPECT_THROW(ExportTo(file, "/dev/full"), CFileException);
     EXPECT_FALSE(file.IsOpen());
 }
 
